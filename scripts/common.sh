@@ -41,7 +41,7 @@ wine_arch() { if can_run_32bit; then echo win32; else echo win64; fi; }
 setup_machine() {
   install_packages ca-certificates cmake ninja-build g++ gcc-multilib googletest \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-    wine wine64 libwine xvfb x11-apps xauth imagemagick \
+    wine wine64 libwine xvfb x11-apps x11-utils xauth imagemagick \
     unixodbc unixodbc-dev odbcinst libodbc2 libsqliteodbc libsqlite3-dev sqlite3 \
     locales fonts-wqy-microhei
   if can_run_32bit; then
@@ -104,4 +104,54 @@ ensure_prefix() {
   DISPLAY= "$WINELOADER" regedit /S "$reg" >/dev/null 2>&1
   "$WINESERVER" -w
   touch "$WINEPREFIX/.vo-ready"
+}
+
+# The run directory of a Windows build: dist/ for the release build.
+run_dir() { if [ "$1" = win32 ]; then echo "$REPO/dist"; else echo "$BUILD/win64/dist"; fi; }
+
+# The stand-in driver as the build tree registers it (tests and tools use it
+# without touching the machine's driver list).
+export_test_odbc() { export ODBCSYSINI="$BUILD/native/odbc"; }
+
+# Makes the sample database in a run directory that has none.
+ensure_sample_db() {
+  local dir="$1"
+  [ -f "$dir/Database1.mdb" ] && return 0
+  mkdir -p "$dir/MDB"
+  log "making the sample database in $dir"
+  ( export_test_odbc; "$BUILD/native/tools/sampledb/vo-sampledb" --db "$dir/Database1.mdb" --units "${VO_SAMPLE_UNITS:-300}" )
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; stop_xvfb ends it.
+start_xvfb() {
+  local n
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=; }
+
+# A persistent wineserver for the prefix, with Wine's own services already
+# running, so that each test program starts fast and nothing Wine leaves
+# behind holds the test runner's output open.
+start_wineserver() {
+  wine_env "$1" "$2"
+  "$WINESERVER" -p 3600
+  "$WINELOADER" wineboot >/dev/null 2>&1 </dev/null || true
+}
+stop_wineserver() { wine_env "$1" "$2"; "$WINESERVER" -k 2>/dev/null || true; }
+
+screenshot() {  # file
+  xwd -root -silent | convert xwd:- "$1"
 }
