@@ -18,4 +18,13 @@ inline std::size_t gbkCharLength(std::string_view s, std::size_t i) {
     return isGbkLead(s[i]) && i + 1 < s.size() ? 2 : 1;
 }
 
+// Position of the last single-byte character `c`, never a second byte of a
+// double-byte character; npos when there is none.
+inline std::size_t gbkFindLast(std::string_view s, char c) {
+    std::size_t found = std::string_view::npos;
+    for (std::size_t i = 0; i < s.size(); i += gbkCharLength(s, i))
+        if (s[i] == c) found = i;
+    return found;
+}
+
 }  // namespace records

@@ -7,7 +7,7 @@ namespace records {
 std::string connectionText(std::string_view path) {
     std::string text = "ODBC;DBQ=";
     text += path;
-    const auto slash = path.rfind('\\');
+    const auto slash = gbkFindLast(path, '\\');
     if (slash != std::string_view::npos) {
         text += ";DefaultDir=";
         text += path.substr(0, slash);

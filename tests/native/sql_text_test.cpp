@@ -77,3 +77,11 @@ TEST(Statements, DeleteAndInsert) {
     EXPECT_NE(s.find("[险种类型],[备注]) values ('a','',''"), std::string::npos);
     EXPECT_TRUE(endsWith(s, "'','x\r\ny')"));
 }
+
+TEST(ConnectionText, DirectoryEndsAtARealBackslash) {
+    // 乗 is 81 5C: its second byte is no separator.
+    EXPECT_EQ(connectionText("D:\\\x81\x5c\\Database1.mdb"),
+              "ODBC;DBQ=D:\\\x81\x5c\\Database1.mdb;DefaultDir=D:\\\x81\x5c;Driver={Microsoft Access Driver (*.mdb)};"
+              "FIL=MS Access;");
+    EXPECT_EQ(connectionText("\x81\x5c.mdb"), "ODBC;DBQ=\x81\x5c.mdb;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;");
+}
