@@ -111,10 +111,11 @@ SQLRETURN vo_connect_database(const struct vo_real_driver *real, SQLHDBC dbc, co
         return ret;
     }
 
+    /* Read before the probe, which may clear it. */
+    char reason[SQL_MAX_MESSAGE_LENGTH];
+    real_dbc_message(real, dbc, reason, sizeof reason);
     if (!gbk_like_active(real, dbc)) {
         /* Without the extension SQLite's LIKE quietly mismatches GBK text. */
-        char reason[SQL_MAX_MESSAGE_LENGTH];
-        real_dbc_message(real, dbc, reason, sizeof reason);
         fprintf(stderr,
                 VO_LOG_PREFIX "GBK LIKE extension is not active (%s)%s%s; refusing to open %s\n",
                 extension, reason[0] ? ": " : "", reason, path);

@@ -161,7 +161,8 @@ VO_EXPORT BOOL INSTAPI ConfigDSN(HWND hwndParent, WORD fRequest, LPCSTR lpszDriv
     }
     if (fRequest != ODBC_ADD_DSN && fRequest != ODBC_CONFIG_DSN && fRequest != ODBC_ADD_SYS_DSN &&
         fRequest != ODBC_CONFIG_SYS_DSN) {
-        setup_error(ODBC_ERROR_INVALID_REQUEST_TYPE, "CREATE_DB= needs an add or configure request");
+        setup_error(ODBC_ERROR_INVALID_REQUEST_TYPE,
+                    "CREATE_DB= needs an add or configure request");
         return FALSE;
     }
     return create_database(create_db);

@@ -108,7 +108,8 @@ static void gbk_like(sqlite3_context *ctx, int argc, sqlite3_value **argv)
         sqlite3_result_error_nomem(ctx);
         return;
     }
-    if (patlen > sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1)) {
+    sqlite3 *db = sqlite3_context_db_handle(ctx);
+    if (patlen > sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1)) {
         sqlite3_result_error(ctx, "LIKE or GLOB pattern too complex", -1);
         return;
     }
