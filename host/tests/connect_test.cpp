@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <cctype>
+#include <fstream>
 #include <set>
 
 #include "odbc_test_support.h"
@@ -94,6 +95,24 @@ TEST_F(Connect, ProgramTextWithUnixPath)
     EXPECT_EQ(conn.query("SELECT v FROM marker"), (std::vector<Row>{{file.string()}}));
     conn.exec("CREATE TABLE written (x integer)");
     EXPECT_TRUE(sqlite_value(file, "SELECT name FROM sqlite_master WHERE name = 'written'"));
+}
+
+// The hermetic odbcinst.ini, not a machine-wide registration, picks the driver.
+TEST_F(Connect, LoadsTheBuildTreeDriver)
+{
+    fs::path file = tmp_ / "Database1.mdb";
+    plant_database(file);
+    Connection conn(env_);
+    ASSERT_EQ(conn.driver_connect(access_connection_text(file.string())), SQL_SUCCESS)
+        << conn.diag();
+
+    const std::string driver = fs::canonical(VO_STANDIN_DRIVER_FILE).string();
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    bool mapped = false;
+    while (std::getline(maps, line))
+        mapped = mapped || line.find(driver) != std::string::npos;
+    EXPECT_TRUE(mapped) << VO_STANDIN_DRIVER_FILE << " is not loaded";
 }
 
 TEST_F(Connect, CompletedStringIsTruncatedSafely)
