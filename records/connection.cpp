@@ -137,8 +137,9 @@ private:
 
     bool describe();
     bool bind();
-    void fetch(SQLUSMALLINT orientation);
+    void fetch(SQLUSMALLINT orientation, SQLLEN row = 0);
     bool readLong(SQLUSMALLINT col, SQLSMALLINT cType, std::string& out);
+    void refetchCurrentRowAlone();
     const FieldValue& loaded(int col);
     bool validColumn(int col) const { return !atEnd_ && col >= 0 && static_cast<std::size_t>(col) < cols_.size(); }
 
@@ -148,6 +149,7 @@ private:
     SQLULEN rowsetSize_ = 1;
     SQLULEN fetched_ = 0;
     SQLULEN pos_ = 0;
+    SQLULEN first_ = 1;  // number of the rowset's first row in the result
     bool atEnd_ = true;
     std::vector<SQLUSMALLINT> rowStatus_;
     // Values of the current row when they are read value by value, or when a
@@ -234,25 +236,32 @@ bool ResultSet::bind() {
     return odbc::ok(SQLSetStmtOption(stmt_.get(), SQL_ROWSET_SIZE, rowsetSize_));
 }
 
-void ResultSet::fetch(SQLUSMALLINT orientation) {
+void ResultSet::fetch(SQLUSMALLINT orientation, SQLLEN row) {
+    const SQLULEN before = fetched_;
     pos_ = 0;
     fetched_ = 0;
     rowLoaded_ = false;
     const SQLRETURN r = cols_.empty() ? SQL_NO_DATA
-                                      : SQLExtendedFetch(stmt_.get(), orientation, 0, &fetched_, rowStatus_.data());
+                                      : SQLExtendedFetch(stmt_.get(), orientation, row, &fetched_, rowStatus_.data());
     atEnd_ = !odbc::ok(r) || fetched_ == 0;
+    if (orientation == SQL_FETCH_FIRST)
+        first_ = 1;
+    else if (orientation == SQL_FETCH_NEXT)
+        first_ += before;
+    else
+        first_ = static_cast<SQLULEN>(row);
 }
 
+// Reads a whole character or binary value; false for NULL or an error.
 bool ResultSet::readLong(SQLUSMALLINT col, SQLSMALLINT cType, std::string& out) {
     out.clear();
     char buf[4096];
     const std::size_t terminator = cType == SQL_C_CHAR ? 1 : 0;
-    for (;;) {
+    for (bool first = true;; first = false) {
         SQLLEN ind = 0;
         const SQLRETURN r = SQLGetData(stmt_.get(), col, cType, buf, sizeof buf, &ind);
-        if (r == SQL_NO_DATA) return true;
-        if (!odbc::ok(r)) return false;
-        if (ind == SQL_NULL_DATA) return true;
+        if (r == SQL_NO_DATA) return !first;
+        if (!odbc::ok(r) || ind == SQL_NULL_DATA) return false;
         std::size_t got = sizeof buf - terminator;
         if (ind != SQL_NO_TOTAL && static_cast<std::size_t>(ind) < got) got = static_cast<std::size_t>(ind);
         out.append(buf, got);
@@ -263,20 +272,18 @@ bool ResultSet::readLong(SQLUSMALLINT col, SQLSMALLINT cType, std::string& out) 
 const FieldValue& ResultSet::loaded(int col) {
     if (!rowLoaded_) {
         rowLoaded_ = true;
-        if (bound_) {
-            // Only an oversized text lands here: position on its row and read the whole value.
-            SQLSetPos(stmt_.get(), static_cast<SQLUSMALLINT>(pos_ + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE);
-        }
+        if (bound_) refetchCurrentRowAlone();  // only an oversized text lands here
         for (std::size_t i = 0; i < cols_.size(); ++i) {
             const Column& c = cols_[i];
             if (bound_ && c.kind != Kind::Text) continue;
             std::string bytes;
             if (!c.width || c.kind == Kind::Text || c.kind == Kind::Bytes) {
-                const bool got = readLong(static_cast<SQLUSMALLINT>(i + 1), c.cType, bytes);
-                if (c.kind == Kind::Bytes)
-                    row_[i] = Bytes{bytes};
+                if (!readLong(static_cast<SQLUSMALLINT>(i + 1), c.cType, bytes))
+                    row_[i] = std::string();  // NULL reads as the empty text
+                else if (c.kind == Kind::Bytes)
+                    row_[i] = Bytes{std::move(bytes)};
                 else
-                    row_[i] = got ? std::move(bytes) : std::string();
+                    row_[i] = std::move(bytes);
                 continue;
             }
             alignas(8) char buf[16] = {};
@@ -286,6 +293,16 @@ const FieldValue& ResultSet::loaded(int col) {
         }
     }
     return row_[static_cast<std::size_t>(col)];
+}
+
+// The driver can read values whole only from a rowset of one row: fetch the
+// current row again on its own, then go on in blocks from the row after it.
+void ResultSet::refetchCurrentRowAlone() {
+    const SQLLEN row = static_cast<SQLLEN>(first_ + pos_);
+    SQLSetStmtOption(stmt_.get(), SQL_ROWSET_SIZE, 1);
+    fetch(SQL_FETCH_ABSOLUTE, row);
+    rowLoaded_ = true;
+    SQLSetStmtOption(stmt_.get(), SQL_ROWSET_SIZE, rowsetSize_);
 }
 
 FieldValue ResultSet::value(int col) {
