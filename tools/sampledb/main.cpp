@@ -9,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 #include <odbcinst.h>
 
@@ -19,6 +21,18 @@
 namespace {
 
 const char kDriver[] = "Microsoft Access Driver (*.mdb)";
+
+// The driver wants a full path: a relative one has no directory to stand in.
+std::string absolutePath(const std::string& path) {
+#ifdef _WIN32
+    char full[MAX_PATH];
+    return _fullpath(full, path.c_str(), MAX_PATH) ? full : path;
+#else
+    if (!path.empty() && path[0] == '/') return path;
+    char cwd[4096];
+    return getcwd(cwd, sizeof cwd) ? std::string(cwd) + "/" + path : path;
+#endif
+}
 
 bool fileExists(const std::string& path) {
     if (FILE* f = std::fopen(path.c_str(), "rb")) {
@@ -75,6 +89,7 @@ int main(int argc, char** argv) {
         }
     }
     if (units < 0) return usage();
+    path = absolutePath(path);
     if (fileExists(path)) {
         if (!replace) {
             std::fprintf(stderr, "vo-sampledb: %s exists; --replace makes it anew\n", path.c_str());

@@ -1,0 +1,58 @@
+// vo-bench-listing DB [--search KEYWORD]: times reading every unit (or a
+// search's result) through the connection into the record list's rows, and
+// reports the peak memory of the process.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#endif
+
+#include "records/connection.h"
+#include "records/sql_text.h"
+#include "ui/main/listing.h"
+
+namespace {
+
+double peakMegabytes() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS pmc{};
+    pmc.cb = sizeof pmc;
+    GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+    return static_cast<double>(pmc.PeakWorkingSetSize) / (1024.0 * 1024.0);
+#else
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_maxrss) / 1024.0;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vo-bench-listing DB [--search KEYWORD]\n");
+        return 2;
+    }
+    std::string statement = records::listingStatement();
+    for (int i = 2; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--search") == 0) statement = records::searchStatement(argv[i + 1]);
+    records::Connection db;
+    if (!db.open(argv[1])) {
+        std::fprintf(stderr, "cannot open %s\n", argv[1]);
+        return 1;
+    }
+    const double before = peakMegabytes();
+    ui::RecordRows rows;
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto outcome = ui::readUnits(db, statement, rows);
+    const auto t1 = std::chrono::steady_clock::now();
+    std::printf("rows %d seconds %.3f peak_mb %.1f (%.1f before reading)\n", outcome.rowsRead,
+                std::chrono::duration<double>(t1 - t0).count(), peakMegabytes(), before);
+    return 0;
+}
