@@ -14,6 +14,9 @@ class HTTP类;
 namespace access_control {
 class LoginWindow;
 }
+namespace ui {
+class MainWindow;
+}
 
 namespace app {
 
@@ -43,6 +46,9 @@ public:
 
     bool showLoginWindow();
     access_control::LoginWindow* loginWindow() const { return login_.get(); }
+    // Creates and shows the main window on the database beside the program.
+    bool openMainWindow();
+    ui::MainWindow* mainWindow() const { return main_.get(); }
 
     // Destroys the shared objects in the order they were made; runs once.
     void cleanup();
@@ -55,6 +61,7 @@ private:
     std::unique_ptr<注册表类> registry2_;
     std::unique_ptr<HTTP类> web2_;
     std::unique_ptr<access_control::LoginWindow> login_;
+    std::unique_ptr<ui::MainWindow> main_;
     bool cleanedUp_ = false;
 };
 

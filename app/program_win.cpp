@@ -9,6 +9,8 @@
 #include "access/login_window.h"
 #include "access/registry.h"
 #include "net/http.h"
+#include "ui/common/shell.h"
+#include "ui/main/main_window.h"
 #include "ui/common/message_box.h"
 #include "ui/common/window.h"
 
@@ -68,10 +70,25 @@ void Program::cleanup() {
 
 bool Program::showLoginWindow() {
     login_ = std::make_unique<access_control::LoginWindow>(
-        firstRegistry(), access_control::LoginWindow::Actions{[] { return false; }, [](int code) { endProgram(code); }});
+        firstRegistry(),
+        access_control::LoginWindow::Actions{[this] { return openMainWindow(); }, [](int code) { endProgram(code); }});
     if (!login_->create()) return false;
     ShowWindow(login_->hwnd(), SW_SHOW);
     UpdateWindow(login_->hwnd());
+    return true;
+}
+
+bool Program::openMainWindow() {
+    if (main_ && main_->exists()) {
+        ui::bringToFront(main_->hwnd());
+        return true;
+    }
+    ui::MainWindow::Actions actions;
+    main_ = std::make_unique<ui::MainWindow>(values.rememberedRow, ui::shell::runDirectory() + "\\Database1.mdb",
+                                             std::move(actions));
+    if (!main_->create()) return false;
+    ShowWindow(main_->hwnd(), SW_SHOW);
+    UpdateWindow(main_->hwnd());
     return true;
 }
 

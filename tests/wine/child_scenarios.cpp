@@ -48,6 +48,8 @@ int runChildScenario(const char* name, int argc, char** argv) {
     hooks.cleanedUp = [] { mark("cleanup"); };
     if (scenario == "hidden-window") {
         hooks.started = [](app::Program&) { hidden.create(); };
+    } else if (scenario == "main-window") {
+        hooks.started = [](app::Program& program) { program.openMainWindow(); };
     } else if (scenario == "fatal") {
         hooks.started = [](app::Program&) {
             ui::setMessageBoxFunction(&answerOk);

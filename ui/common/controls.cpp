@@ -193,6 +193,13 @@ bool Controls::create(HWND window, const ControlSpec* specs, std::size_t count) 
         SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont()), FALSE);
         byId_[s.id] = h;
     }
+    // New children go below their older siblings; containers are decoration
+    // and must lie beneath every control that overlaps them without being inside.
+    for (std::size_t i = count; i-- > 0;) {
+        const KindInfo info = infoOf(specs[i].kind);
+        if (info.className == kPanelClass)
+            SetWindowPos(byId_[specs[i].id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     return true;
 }
 
