@@ -128,18 +128,37 @@ void soon(void (*action)());
 
 namespace {
 
+void (*pendingAction)() = nullptr;
+
+void CALLBACK runPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (auto a = pendingAction) {
+        pendingAction = nullptr;
+        rowsWhenActed = current->window_->list().rowCount();
+        a();
+    }
+}
+
 void soon(void (*action)()) {
-    static void (*pending)() = nullptr;
-    pending = action;
+    pendingAction = action;
     rowsWhenActed = -1;
-    SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        if (auto a = pending) {
-            pending = nullptr;
-            rowsWhenActed = current->window_->list().rowCount();
-            a();
-        }
-    });
+    SetTimer(nullptr, 0, 1, runPendingAction);
+}
+
+std::vector<std::string> menuTexts;
+
+// Runs inside the pop-up menu's own loop: read the menu, then close it.
+void CALLBACK readAndCloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    if (!menuWindow) return;
+    KillTimer(nullptr, id);
+    HMENU m = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(m); ++i) {
+        char buf[64] = {};
+        GetMenuStringA(m, static_cast<UINT>(i), buf, sizeof buf, MF_BYPOSITION);
+        menuTexts.push_back(buf);
+    }
+    EndMenu();
 }
 
 }  // namespace
@@ -397,26 +416,13 @@ TEST_F(MainWindowTest, RightClickOverTheListShowsTheSixCommands) {
     makeUnits(2);
     open();
     EXPECT_EQ(GetMenu(window_->hwnd()), nullptr) << "the menu bar is never shown";
-    static std::vector<std::string> texts;
-    texts.clear();
-    // The menu runs its own loop: read it from there and close it.
-    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND menuWindow = FindWindowA("#32768", nullptr);
-        if (!menuWindow) return;
-        KillTimer(nullptr, id);
-        HMENU m = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
-        for (int i = 0; i < GetMenuItemCount(m); ++i) {
-            char buf[64] = {};
-            GetMenuStringA(m, static_cast<UINT>(i), buf, sizeof buf, MF_BYPOSITION);
-            texts.push_back(buf);
-        }
-        EndMenu();
-    });
+    menuTexts.clear();
+    SetTimer(nullptr, 0, 20, readAndCloseMenu);
     HWND list = control(MainWindow::kList);
     PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
     SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 30));
-    pumpUntil([] { return !texts.empty(); }, 3000);
-    EXPECT_EQ(texts, (std::vector<std::string>{"编辑信息", "删除信息", "打印信息", "版权信息", "软件更新", "官方网站"}));
+    pumpUntil([] { return !menuTexts.empty(); }, 3000);
+    EXPECT_EQ(menuTexts, (std::vector<std::string>{"编辑信息", "删除信息", "打印信息", "版权信息", "软件更新", "官方网站"}));
 }
 
 TEST_F(MainWindowTest, SearchFindsEveryFieldAndTheRecordNumber) {

@@ -27,6 +27,8 @@ struct WindowSpec {
 class Window {
 public:
     Window() = default;
+    // Derived windows destroy their window in their own destructor, so that
+    // their handlers still see WM_DESTROY.
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;

@@ -65,6 +65,7 @@ public:
 
     // `databasePath` is the file the window opens when it is created.
     MainWindow(std::int32_t& rememberedRow, std::string databasePath, Actions actions);
+    ~MainWindow() override { destroy(); }  // while this is still a MainWindow, so its clean-up runs
     bool create();
 
     HWND control(int id) const { return controls_[id]; }

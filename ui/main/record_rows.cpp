@@ -59,21 +59,23 @@ void RecordRows::setText(int row, int column, std::string_view text) {
     cells.replace(begin, end - begin, packed);
 }
 
-RecordRows::Builder::Builder(RecordRows& rows, std::int32_t recordNumber) : rows_(rows), number_(recordNumber) {}
+RecordRows::Builder::Builder(RecordRows& rows, std::int32_t recordNumber) : rows_(rows), number_(recordNumber) {
+    rows_.packing_.clear();
+    rows_.cell_.clear();
+}
 
 void RecordRows::Builder::next() {
     if (cells_ < kColumns) {
-        packCell(packed_, scratch_);
+        packCell(rows_.packing_, rows_.cell_);
         ++cells_;
     }
-    scratch_.clear();
+    rows_.cell_.clear();
 }
 
 int RecordRows::Builder::finish() {
-    scratch_.clear();
+    rows_.cell_.clear();
     while (cells_ < kColumns) next();
-    rows_.rows_.push_back(Row{number_, std::move(packed_)});
-    packed_.clear();
+    rows_.rows_.push_back(Row{number_, std::string(rows_.packing_)});
     cells_ = 0;
     return rows_.size() - 1;
 }

@@ -27,19 +27,18 @@ public:
     std::string_view text(int row, int column) const;  // empty for a row or column out of range
     void setText(int row, int column, std::string_view text);
 
-    // Builds a row cell by cell, in column order, without re-packing.
+    // Builds a row cell by cell, in column order, in buffers the rows keep
+    // for it; the row itself gets a string of exactly its size.
     class Builder {
     public:
         explicit Builder(RecordRows& rows, std::int32_t recordNumber);
-        std::string& cellBuffer() { return scratch_; }  // write the next cell here, then call next()
+        std::string& cellBuffer() { return rows_.cell_; }  // write the next cell here, then call next()
         void next();
         int finish();  // pads missing cells, appends the row, returns its index
 
     private:
         RecordRows& rows_;
         std::int32_t number_;
-        std::string packed_;
-        std::string scratch_;
         int cells_ = 0;
     };
 
@@ -54,6 +53,8 @@ private:
     static std::string_view cellAt(const std::string& cells, std::size_t offset, std::size_t* next = nullptr);
 
     std::vector<Row> rows_;
+    std::string packing_;  // the row a Builder is packing
+    std::string cell_;     // the cell a Builder is filling
 };
 
 }  // namespace ui
