@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "records/connection.h"
 #include "ui/common/controls.h"
 #include "ui/common/scoped.h"
@@ -100,6 +103,8 @@ private:
     void about();
     void openWebSite();
     void hide();
+    NOTIFYICONDATAA trayData() const;
+    void removeTrayIcon();
     void showPopupMenu();
     void stopRunningListing();
     bool pumpPendingEvents();

@@ -295,10 +295,7 @@ void MainWindow::onShowWindow(bool shown) {
         trayIcon_.reset(static_cast<HICON>(
             LoadImageA(instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                        GetSystemMetrics(SM_CYSMICON), 0)));
-    NOTIFYICONDATAA nid{};
-    nid.cbSize = sizeof nid;
-    nid.hWnd = hwnd();
-    nid.uID = kTrayIconId;
+    NOTIFYICONDATAA nid = trayData();
     nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
     nid.uCallbackMessage = kTrayMessage;
     nid.hIcon = trayIcon_.get();
@@ -310,13 +307,23 @@ void MainWindow::onTray(LPARAM event) {
     if (event != WM_LBUTTONUP && event != WM_LBUTTONDBLCLK && event != WM_RBUTTONUP) return;
     if (!trayShown_) return;
     ShowWindow(hwnd(), SW_SHOW);
+    removeTrayIcon();
+    SetForegroundWindow(hwnd());
+}
+
+NOTIFYICONDATAA MainWindow::trayData() const {
     NOTIFYICONDATAA nid{};
     nid.cbSize = sizeof nid;
     nid.hWnd = hwnd();
     nid.uID = kTrayIconId;
+    return nid;
+}
+
+void MainWindow::removeTrayIcon() {
+    if (!trayShown_) return;
+    NOTIFYICONDATAA nid = trayData();
     shell::notifyIcon(NIM_DELETE, &nid);
     trayShown_ = false;
-    SetForegroundWindow(hwnd());
 }
 
 void MainWindow::showPopupMenu() {
@@ -332,14 +339,7 @@ void MainWindow::onClock() {
 void MainWindow::onDestroy() {
     stopRunningListing();
     KillTimer(hwnd(), kClockTimer);
-    if (trayShown_) {
-        NOTIFYICONDATAA nid{};
-        nid.cbSize = sizeof nid;
-        nid.hWnd = hwnd();
-        nid.uID = kTrayIconId;
-        shell::notifyIcon(NIM_DELETE, &nid);
-        trayShown_ = false;
-    }
+    removeTrayIcon();
     tooltips::detachAll(hwnd());
     db_.close();  // the connection lives as long as the window
 }
