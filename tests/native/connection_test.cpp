@@ -10,6 +10,7 @@
 
 #include "records/connection.h"
 #include "records/sql_text.h"
+#include "ui/main/listing.h"
 
 using records::Connection;
 using records::FieldValue;
@@ -186,4 +187,20 @@ TEST(ConnectionOpen, FailedOpenLeavesEverythingFailing) {
     EXPECT_EQ(db.query(records::listingStatement()), 0);
     EXPECT_EQ(db.execute(records::deleteStatement(1)), 0);
     EXPECT_TRUE(db.atEnd(db.query("select 1")));
+}
+
+TEST_F(ConnectionTest, ListingShowsFieldsOfOtherTypesInTheirTextForm) {
+    // A table whose last two fields are not character columns.
+    std::string ddl = "create table 单位信息 (编号 integer primary key autoincrement";
+    for (int n = 1; n <= 69; ++n) ddl += "," + records::bracketedName(records::field(n)) + " varchar(255)";
+    ddl += ",[险种类型] integer,[备注] blob)";
+    ASSERT_EQ(db_.execute(ddl), 1);
+    ASSERT_EQ(db_.execute("insert into 单位信息 (单位名称, 险种类型, 备注) values ('甲', -12, x'0aff')"), 1);
+    ui::RecordRows rows;
+    EXPECT_EQ(ui::readUnits(db_, records::listingStatement(), rows).rowsRead, 1);
+    EXPECT_EQ(rows.recordNumber(0), 1);
+    EXPECT_EQ(rows.text(0, 2), "甲");
+    EXPECT_EQ(rows.text(0, 0), "");  // NULL
+    EXPECT_EQ(rows.text(0, 69), "-12");
+    EXPECT_EQ(rows.text(0, 70), "0AFF");
 }
