@@ -147,7 +147,7 @@ stop_xvfb() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; XVFB_PID=;
 # behind holds the test runner's output open.
 start_wineserver() {
   wine_env "$1" "$2"
-  "$WINESERVER" -p 3600
+  "$WINESERVER" -p 3600 2>/dev/null || true  # already running for this prefix
   "$WINELOADER" wineboot >/dev/null 2>&1 </dev/null || true
 }
 stop_wineserver() { wine_env "$1" "$2"; "$WINESERVER" -k 2>/dev/null || true; }

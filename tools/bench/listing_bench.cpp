@@ -1,7 +1,8 @@
 // vo-bench-listing DB [--search KEYWORD] [--by-name]: times reading every
 // unit (or a search's result) through the connection into the record list's
 // rows, and reports the peak memory of the process. --by-name reads the 72
-// fields of every row by name, as plain callers of the connection do.
+// fields of every row by name, as plain callers of the connection do;
+// --print-statement prints the statement instead of running it.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--search") == 0 && i + 1 < argc) statement = records::searchStatement(argv[++i]);
         if (std::strcmp(argv[i], "--by-name") == 0) byName = true;
+        if (std::strcmp(argv[i], "--print-statement") == 0) {
+            std::fwrite(statement.data(), 1, statement.size(), stdout);  // for the sqlite3 command line
+            return 0;
+        }
     }
     records::Connection db;
     if (!db.open(argv[1])) {
