@@ -20,6 +20,11 @@ TTTOOLINFOA toolFor(HWND control) {
     return ti;
 }
 
+BOOL CALLBACK collectChild(HWND child, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
+    return TRUE;
+}
+
 }  // namespace
 
 HWND shared() {
@@ -44,13 +49,8 @@ void detachAll(HWND window) {
     HWND tip = shared();
     if (!tip) return;
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM lp) {
-            reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    // A named CALLBACK: a lambda lacks the stdcall convention the 32-bit build needs.
+    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
     for (HWND child : children) {
         TTTOOLINFOA ti = toolFor(child);
         SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
