@@ -15,7 +15,7 @@ inline constexpr char kPasswordValue[] = "mima";     // the password verifier
 inline constexpr char kFlagValue[] = "mimaflag";     // "1" once a password has been set
 inline constexpr char kFlagSetText[] = "1";
 
-inline constexpr char kAccount[] = "admin";
+inline constexpr char kAccountName[] = "admin";
 inline constexpr char kInitialPassword[] = "admin";  // until a password has been set
 
 // Removes the first CR and then the first LF (a value stored with its

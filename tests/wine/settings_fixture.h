@@ -36,12 +36,13 @@ private:
 // Every test starts without HKCU\Software\VAD and leaves none behind.
 class SettingsTest : public ::testing::Test {
 protected:
-    // Stores the settings the way the program reads them.
-    void storeFlag(const std::string& text) {
-        setPlatformValue(HKEY_CURRENT_USER, kVadSubkey, access_control::kFlagValue, REG_SZ, text);
+    // Stores exactly these bytes (as binary data: a string value may come
+    // back from the platform with a terminator added).
+    void storeFlag(const std::string& bytes) {
+        setPlatformValue(HKEY_CURRENT_USER, kVadSubkey, access_control::kFlagValue, REG_BINARY, bytes);
     }
-    void storeVerifier(const std::string& text) {
-        setPlatformValue(HKEY_CURRENT_USER, kVadSubkey, access_control::kPasswordValue, REG_SZ, text);
+    void storeVerifier(const std::string& bytes) {
+        setPlatformValue(HKEY_CURRENT_USER, kVadSubkey, access_control::kPasswordValue, REG_BINARY, bytes);
     }
     std::optional<std::string> stored(const char* name) { return platformValue(HKEY_CURRENT_USER, kVadSubkey, name); }
 
