@@ -22,7 +22,8 @@ const ui::ControlSpec kControls[] = {
     {LoginWindow::kAccount, ui::Kind::Edit, "", 190, 143, 126, 20},
     {LoginWindow::kPassword, ui::Kind::Password, "", 190, 181, 126, 20},
     {LoginWindow::kLogin, ui::Kind::Button, "登陆系统", 328, 141, 88, 60},
-    {LoginWindow::kExit, ui::Kind::Button, "退出", 416, 142, 24, 58},
+    // Narrow and tall: its two characters stand one above the other.
+    {LoginWindow::kExit, ui::Kind::Button, "退出", 416, 142, 24, 58, 0, BS_MULTILINE},
     {LoginWindow::kWait, ui::Kind::TransparentLabel, "请稍等.正在登陆数据库....", 132, 90, 288, 24},
     // Lies below the visible area: it only holds the stored password while it is prepared.
     {LoginWindow::kScratch, ui::Kind::Edit, "", 240, 408, 80, 20},
@@ -116,6 +117,7 @@ LRESULT LoginWindow::onMessage(UINT msg, WPARAM wp, LPARAM lp) {
 bool LoginWindow::onCreate() {
     if (!controls_.create(hwnd(), kControls)) return false;
     ShowWindow(controls_[kWait], SW_HIDE);
+    ui::setLabelColor(controls_[kWait], RGB(255, 255, 255));  // stands on the blue of the picture
     // Tab never stops in the box that nobody can see.
     HWND scratch = controls_[kScratch];
     SetWindowLongA(scratch, GWL_STYLE, GetWindowLongA(scratch, GWL_STYLE) & ~WS_TABSTOP);
@@ -182,7 +184,8 @@ std::string LoginWindow::prepareInScratchBox(const std::string& stored) {
 void LoginWindow::enter() {
     HWND wait = controls_[kWait];
     ShowWindow(wait, SW_SHOW);
-    UpdateWindow(wait);  // painted now: creating the main window keeps the loop busy
+    // Painted now, with everything else: creating the main window keeps the loop busy.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (actions_.openMainWindow && actions_.openMainWindow()) {
         destroy();
         return;

@@ -40,7 +40,7 @@ bool PasswordWindow::create(HWND owner) {
     if (owner) GetWindowRect(owner, &over);
     const int x = over.left + (over.right - over.left - kOuterWidth) / 2;
     const int y = over.top + (over.bottom - over.top - kOuterHeight) / 2;
-    const ui::WindowSpec spec{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, x, y, kOuterWidth,
+    const ui::WindowSpec spec{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, x, y, kOuterWidth,
                               kOuterHeight, owner, nullptr};
     if (!createTopLevel(spec)) return false;
     openWindow = this;
