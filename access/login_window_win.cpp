@@ -29,13 +29,13 @@ const ui::ControlSpec kControls[] = {
     {LoginWindow::kScratch, ui::Kind::Edit, "", 240, 408, 80, 20},
 };
 
-struct TooltipSpec {
+struct TooltipRow {
     int id;
     const char* flagSet;
     const char* flagNotSet;  // tells a first user the initial account and password
 };
 
-const TooltipSpec kTooltips[] = {
+const TooltipRow kTooltips[] = {
     {LoginWindow::kAccount, "请输入登陆帐号。", "初始帐号：admin"},
     {LoginWindow::kPassword, "请输入登陆密码。", "初始密码：admin，登陆后请修改密码。"},
     {LoginWindow::kLogin, "登陆系统。", "登陆系统。"},
@@ -79,7 +79,7 @@ LoginWindow::~LoginWindow() { destroy(); }
 bool LoginWindow::create() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kOuterWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kOuterHeight) / 2;
-    const ui::WindowSpec spec{kClassName,
+    const ui::WindowSpec shape{kClassName,
                               kTitle,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                               0,
@@ -89,7 +89,7 @@ bool LoginWindow::create() {
                               kOuterHeight,
                               nullptr,
                               LoadIconA(ui::instance(), MAKEINTRESOURCEA(IDI_PROGRAM))};
-    return createTopLevel(spec);
+    return createTopLevel(shape);
 }
 
 LRESULT LoginWindow::onMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -129,7 +129,7 @@ bool LoginWindow::onCreate() {
 
 void LoginWindow::attachTooltips() {
     const bool flagSet = passwordFlagSet(registry_);
-    for (const TooltipSpec& t : kTooltips) ui::tooltips::attach(controls_[t.id], flagSet ? t.flagSet : t.flagNotSet);
+    for (const TooltipRow& t : kTooltips) ui::tooltips::attach(controls_[t.id], flagSet ? t.flagSet : t.flagNotSet);
 }
 
 void LoginWindow::paintBackground(HDC dc) {

@@ -40,9 +40,9 @@ bool PasswordWindow::create(HWND owner) {
     if (owner) GetWindowRect(owner, &over);
     const int x = over.left + (over.right - over.left - kOuterWidth) / 2;
     const int y = over.top + (over.bottom - over.top - kOuterHeight) / 2;
-    const ui::WindowSpec spec{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, x, y, kOuterWidth,
+    const ui::WindowSpec shape{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, x, y, kOuterWidth,
                               kOuterHeight, owner, nullptr};
-    if (!createTopLevel(spec)) return false;
+    if (!createTopLevel(shape)) return false;
     openWindow = this;
     return true;
 }
