@@ -40,8 +40,9 @@ bool PasswordWindow::create(HWND owner) {
     if (owner) GetWindowRect(owner, &over);
     const int x = over.left + (over.right - over.left - kOuterWidth) / 2;
     const int y = over.top + (over.bottom - over.top - kOuterHeight) / 2;
-    const ui::WindowSpec shape{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, x, y, kOuterWidth,
-                              kOuterHeight, owner, nullptr};
+    // A dialog's frame, without an icon of its own.
+    const ui::WindowSpec shape{kClassName, kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, x, y,
+                               kOuterWidth, kOuterHeight, owner, nullptr};
     if (!createTopLevel(shape)) return false;
     openWindow = this;
     return true;
