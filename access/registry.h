@@ -14,7 +14,8 @@ public:
     virtual HKEY openKey(const std::string& keyPath, bool create);
     // The value's bytes with every zero byte turned into CR LF; empty when it can't be read.
     virtual std::string readTextValue(const std::string& keyPath, const std::string& valueName);
-    // The value's data bytes exactly; empty on failure (`type` then untouched).
+    // The value's data bytes exactly; empty on failure. `type` gets the value's type once its size
+    // is known, and stays untouched when the key can't be opened.
     virtual std::string readRawValue(const std::string& keyPath, const std::string& valueName, DWORD* type);
     // Stores `value` as REG_SZ without a terminating zero byte.
     virtual bool writeTextValue(const std::string& keyPath, const std::string& valueName, const std::string& value);

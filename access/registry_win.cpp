@@ -34,13 +34,13 @@ HKEY 注册表类::openKey(const std::string& keyPath, bool create) {
 std::string 注册表类::readRawValue(const std::string& keyPath, const std::string& valueName, DWORD* type) {
     ui::ScopedKey key(openKey(keyPath, false));
     if (!key) return {};
+    // First the size (and type), then the data into a buffer of that size.
     DWORD size = 0;
     DWORD t = 0;
-    RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &t, nullptr, &size);
+    if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &t, nullptr, &size) == ERROR_SUCCESS && type) *type = t;
     std::vector<BYTE> data(size);
     DWORD got = size;
     if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &t, data.data(), &got) != ERROR_SUCCESS) return {};
-    if (type) *type = t;
     return std::string(reinterpret_cast<const char*>(data.data()), size);
 }
 

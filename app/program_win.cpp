@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "access/login_window.h"
+#include "access/password_window.h"
 #include "access/registry.h"
 #include "net/http.h"
 #include "ui/common/shell.h"
@@ -84,6 +85,7 @@ bool Program::openMainWindow() {
         return true;
     }
     ui::MainWindow::Actions actions;
+    actions.openPasswordWindow = [this](HWND owner) { access_control::runPasswordWindow(secondRegistry(), owner); };
     main_ = std::make_unique<ui::MainWindow>(values.rememberedRow, ui::shell::runDirectory() + "\\Database1.mdb",
                                              std::move(actions));
     if (!main_->create()) return false;

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "access/login_window.h"
+#include "records/connection.h"
+#include "records/sql_text.h"
+#include "settings_fixture.h"
 #include "support.h"
+#include "ui/common/shell.h"
+#include "ui/main/main_window.h"
 
 using namespace testing_support;
 
@@ -69,4 +74,44 @@ TEST(Lifecycle, FatalErrorEndsWithMinusOneWithoutCleanUp) {
     ProgramRun run("fatal");
     EXPECT_EQ(run.exitCode(), static_cast<DWORD>(-1));
     EXPECT_EQ(readFile(run.marker), "message\n");
+}
+
+// A whole session: the initial account opens the main window on the database
+// beside the program, whose password button runs the password window modally.
+TEST(Lifecycle, LoginOpensTheMainWindowWhichRunsThePasswordWindow) {
+    SavedVadKey noPasswordSet;
+    const std::string db = ui::shell::runDirectory() + "\\Database1.mdb";
+    CloseHandle(CreateFileA(db.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    {
+        records::Connection c;
+        ASSERT_TRUE(c.open(db));
+        std::string ddl = "create table 单位信息 (编号 integer primary key autoincrement";
+        for (const auto& f : records::kFields) ddl += "," + records::bracketedName(f) + " varchar(255)";
+        ASSERT_EQ(c.execute(ddl + ")"), 1);
+        for (int i = 0; i < 3; ++i) ASSERT_EQ(c.execute(records::insertStatement(records::UnitTexts{})), 1);
+    }
+    ProgramRun run("program");
+    HWND login = run.child.findWindow(kLoginClass, kLoginTitle);
+    ASSERT_TRUE(login);
+    SendMessageA(GetDlgItem(login, access_control::LoginWindow::kAccount), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("admin"));
+    SendMessageA(GetDlgItem(login, access_control::LoginWindow::kPassword), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("admin"));
+    PostMessageA(GetDlgItem(login, access_control::LoginWindow::kLogin), BM_CLICK, 0, 0);
+    HWND main = run.child.findWindow("VoMainWindow", nullptr);
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(pumpUntil([&] { return !IsWindow(login); }));
+    EXPECT_EQ(text(GetDlgItem(main, ui::MainWindow::kCount)), "数据库总量：3条数据");
+
+    PostMessageA(GetDlgItem(main, ui::MainWindow::kPassword), BM_CLICK, 0, 0);
+    HWND password = run.child.findWindow("VoPasswordWindow", "请输入2次正确密码：");
+    ASSERT_TRUE(password);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the password window is modal";
+    PostMessageA(password, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.exitCode(), 0u);
+    EXPECT_EQ(readFile(run.marker), "cleanup\n");
+    DeleteFileA(db.c_str());
 }
