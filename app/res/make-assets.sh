@@ -2,11 +2,16 @@
 # Draws the program's pictures (run by hand when they change; the results are committed).
 set -euo pipefail
 cd "$(dirname "$0")"
-# Login background: 535 x 285, a blue field with a light band behind the inputs.
+font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+# Login background: 535 x 285, a blue field with a light band behind the
+# inputs, the captions of the two boxes and the program's name.
 convert -size 535x285 gradient:'#1d4f91-#4f8fd6' \
   -fill 'rgba(255,255,255,0.85)' -draw 'roundrectangle 120,128 455,215 8,8' \
   -fill 'rgba(255,255,255,0.18)' -draw 'circle 62,70 62,20' -draw 'circle 480,250 480,205' \
-  -fill white -draw 'rectangle 0,0 535,3' -quality 90 login.jpg
+  -fill white -draw 'rectangle 0,0 535,3' \
+  -font "$font" -pointsize 24 -fill white -annotate +150+46 'vo管理工作信息采集系统' \
+  -pointsize 13 -fill '#16407a' -annotate +137+158 '帐  号：' -annotate +137+196 '密  码：' \
+  -quality 90 login.jpg
 # Main-window banner: 968 x 80.
 convert -size 968x80 gradient:'#16407a-#2f7cc4' -rotate 0 \
   -fill 'rgba(255,255,255,0.15)' -draw 'circle 60,40 60,5' -draw 'circle 910,80 910,20' \
