@@ -41,7 +41,7 @@ wine_arch() { if can_run_32bit; then echo win32; else echo win64; fi; }
 setup_machine() {
   install_packages ca-certificates cmake ninja-build g++ gcc-multilib googletest \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
-    wine wine64 libwine xvfb x11-apps x11-utils xauth imagemagick \
+    wine wine64 libwine fonts-wine xvfb x11-apps x11-utils xauth imagemagick \
     unixodbc unixodbc-dev odbcinst libodbc2 libsqliteodbc libsqlite3-dev sqlite3 \
     locales fonts-wqy-microhei
   if can_run_32bit; then
