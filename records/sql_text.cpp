@@ -61,6 +61,12 @@ std::string literalBody(std::string_view text) {
     return out;
 }
 
+std::string createTableStatement(const char* idColumnType) {
+    std::string s = std::string("create table ") + kTable + " (" + kIdColumn + " " + idColumnType;
+    for (const Field& f : kFields) s += "," + bracketedName(f) + " varchar(255)";
+    return s + ")";
+}
+
 std::string listingStatement() { return std::string("select * from ") + kTable; }
 
 std::string searchStatement(std::string_view keyword) {

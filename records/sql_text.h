@@ -25,6 +25,12 @@ std::string replaceBrackets(std::string_view statement, char quote);
 // The body of a text literal: every single quote doubled.
 std::string literalBody(std::string_view text);
 
+// The unit table: the record number with `idColumnType` (an auto-number in
+// the database's own words) and the 71 fields as character columns.
+inline constexpr const char* kSqliteAutoNumber = "integer primary key autoincrement";
+inline constexpr const char* kAccessAutoNumber = "counter primary key";
+std::string createTableStatement(const char* idColumnType);
+
 std::string listingStatement();
 std::string searchStatement(std::string_view keyword);
 std::string deleteStatement(std::int32_t recordNumber);

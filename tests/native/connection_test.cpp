@@ -33,9 +33,7 @@ protected:
         rmdir(dir_.c_str());
     }
     void makeUnitTable() {
-        std::string ddl = std::string("create table 单位信息 (编号 integer primary key autoincrement");
-        for (const auto& f : records::kFields) ddl += "," + records::bracketedName(f) + " varchar(255)";
-        ASSERT_EQ(db_.execute(ddl + ")"), 1);
+        ASSERT_EQ(db_.execute(records::createTableStatement(records::kSqliteAutoNumber)), 1);
     }
     records::UnitTexts unit(const std::string& tag) {
         records::UnitTexts u;

@@ -85,9 +85,7 @@ TEST(Lifecycle, LoginOpensTheMainWindowWhichRunsThePasswordWindow) {
     {
         records::Connection c;
         ASSERT_TRUE(c.open(db));
-        std::string ddl = "create table 单位信息 (编号 integer primary key autoincrement";
-        for (const auto& f : records::kFields) ddl += "," + records::bracketedName(f) + " varchar(255)";
-        ASSERT_EQ(c.execute(ddl + ")"), 1);
+        ASSERT_EQ(c.execute(records::createTableStatement(records::kSqliteAutoNumber)), 1);
         for (int i = 0; i < 3; ++i) ASSERT_EQ(c.execute(records::insertStatement(records::UnitTexts{})), 1);
     }
     ProgramRun run("program");

@@ -72,9 +72,7 @@ public:  // reached from timer callbacks too
         CloseHandle(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         records::Connection db;
         ASSERT_TRUE(db.open(path_));
-        std::string ddl = "create table 单位信息 (编号 integer primary key autoincrement";
-        for (const auto& f : records::kFields) ddl += "," + records::bracketedName(f) + " varchar(255)";
-        ASSERT_EQ(db.execute(ddl + ")"), 1);
+        ASSERT_EQ(db.execute(records::createTableStatement(records::kSqliteAutoNumber)), 1);
         for (const auto& u : units) ASSERT_EQ(db.execute(records::insertStatement(u)), 1);
         for (const auto& s : extra) ASSERT_EQ(db.execute(s), 1) << s;
     }

@@ -52,12 +52,8 @@ bool createFile(const std::string& path) {
 // Column types differ by database: an auto-number first for the Access
 // engine's own dialect, else the SQLite form the stand-in understands.
 bool createTable(records::Connection& db) {
-    for (const char* idColumn : {"integer primary key autoincrement", "counter primary key"}) {
-        std::string ddl = std::string("create table ") + records::kTable + " (" + records::kIdColumn + " " + idColumn;
-        for (const records::Field& f : records::kFields) ddl += "," + records::bracketedName(f) + " varchar(255)";
-        ddl += ")";
-        if (db.execute(ddl)) return true;
-    }
+    for (const char* idColumn : {records::kSqliteAutoNumber, records::kAccessAutoNumber})
+        if (db.execute(records::createTableStatement(idColumn))) return true;
     return false;
 }
 
