@@ -79,12 +79,14 @@ TEST_F(ConnectionTest, ListsUnitsFieldByFieldInOrder) {
 
 TEST_F(ConnectionTest, QueryRefusesEmptyTextAndClosedConnection) {
     makeUnitTable();
+    EXPECT_EQ(db_.quoteChar(), '"') << "the quote the driver reports replaces the brackets";
     EXPECT_EQ(db_.query(""), 0);
     EXPECT_EQ(db_.execute(""), 0);
     EXPECT_TRUE(db_.atEnd(0));
     EXPECT_EQ(db_.query("select * from 没有这个表"), 0);
     EXPECT_EQ(db_.execute("delete from 没有这个表"), 0);
     db_.close();
+    EXPECT_EQ(db_.quoteChar(), ' ');
     EXPECT_EQ(db_.query(records::listingStatement()), 0);
     EXPECT_EQ(db_.execute(records::deleteStatement(1)), 0);
 }

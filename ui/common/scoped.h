@@ -39,21 +39,15 @@ private:
 };
 
 inline void closeGdi(HGDIOBJ h) { DeleteObject(h); }
-inline void closeWindow(HWND h) { DestroyWindow(h); }
 inline void closeMenu(HMENU h) { DestroyMenu(h); }
 inline void closeIcon(HICON h) { DestroyIcon(h); }
 inline void closeKey(HKEY h) { RegCloseKey(h); }
-inline void closeKernel(HANDLE h) { CloseHandle(h); }
-inline void freeCoTask(void* p) { CoTaskMemFree(p); }
 
 using ScopedFont = Scoped<HFONT, closeGdi>;
 using ScopedBitmap = Scoped<HBITMAP, closeGdi>;
-using ScopedBrush = Scoped<HBRUSH, closeGdi>;
-using ScopedWindow = Scoped<HWND, closeWindow>;
 using ScopedMenu = Scoped<HMENU, closeMenu>;
 using ScopedIcon = Scoped<HICON, closeIcon>;
 using ScopedKey = Scoped<HKEY, closeKey>;
-using ScopedKernelHandle = Scoped<HANDLE, closeKernel>;
 
 template <class T>
 class ComPtr {

@@ -1,6 +1,7 @@
 #include "ui/common/window.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 
@@ -35,8 +36,6 @@ Window::~Window() { destroy(); }
 void Window::destroy() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
-
-std::vector<HWND> Window::programWindows() { return topLevels(); }
 
 void Window::destroyAll() {
     // Newest first, so owned windows go before their owners.

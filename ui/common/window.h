@@ -9,8 +9,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
 
 namespace ui {
 
@@ -37,8 +35,7 @@ public:
     bool exists() const { return hwnd_ != nullptr; }
     void destroy();
 
-    // Every top-level window of the program, in creation order.
-    static std::vector<HWND> programWindows();
+    // Destroys every top-level window of the program.
     static void destroyAll();
 
 protected:
